@@ -1,0 +1,53 @@
+#include "d88/console.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace console {
+
+namespace {
+
+void reportWriteFailure(const char* name, const char* reason) {
+  std::fprintf(stderr, "cannot write %s: %s\n", name, reason);
+}
+
+const char* lastError() { return std::strerror(errno != 0 ? errno : EIO); }
+
+}  // namespace
+
+void printError(const char* text) { std::fputs(text, stderr); }
+
+bool writeOutputFile(const char* name, const std::uint8_t* data,
+                     std::size_t length, const platform::FileId& input) {
+  if (platform::sameFile(platform::fileIdOf(name), input)) {
+    reportWriteFailure(name, "it is the file being read");
+    return false;
+  }
+  errno = 0;
+  std::FILE* out = std::fopen(name, "wb");
+  if (out == nullptr) {
+    reportWriteFailure(name, lastError());
+    return false;
+  }
+  errno = 0;
+  const bool written = std::fwrite(data, 1, length, out) == length;
+  const int writeError = errno;
+  errno = 0;
+  const bool closed = std::fclose(out) == 0;
+  if (written && closed) return true;
+  if (!written) errno = writeError;
+  const char* reason = lastError();
+  std::remove(name);
+  reportWriteFailure(name, reason);
+  return false;
+}
+
+bool finishStdout() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  std::fprintf(stderr, "cannot write standard output: %s\n", lastError());
+  return false;
+}
+
+}  // namespace console

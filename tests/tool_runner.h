@@ -1,0 +1,47 @@
+// Runs a built program in a directory of its own and collects what it did:
+// its standard output and standard error, byte for byte, its exit status and
+// the files it left in the directory.
+#ifndef TESTS_TOOL_RUNNER_H_
+#define TESTS_TOOL_RUNNER_H_
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/d88_writer.h"
+
+namespace d88test {
+
+struct RunResult {
+  std::string out;
+  std::string err;
+  int status = -1;  // exit status; -1 when the program did not exit normally
+};
+
+// A fresh empty directory, removed with everything in it on destruction.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  ~ScratchDir();
+
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+  // Every regular file or link in the directory (not in subdirectories) with
+  // its bytes; a link to a device shows as its name with no bytes.
+  std::map<std::string, Bytes> files() const;
+
+ private:
+  std::string path_;
+};
+
+// Runs `program` with `args` in `dir`. Standard output goes to `stdoutPath`
+// when it is given (and is then not collected).
+RunResult runTool(const std::string& program,
+                  const std::vector<std::string>& args, const std::string& dir,
+                  const std::string& stdoutPath = "");
+
+}  // namespace d88test
+
+#endif  // TESTS_TOOL_RUNNER_H_
