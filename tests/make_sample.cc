@@ -1,5 +1,5 @@
-// Writes a small sample D88 file for the demo: two disks with a few music
-// blocks each.
+// Writes a small sample D88 file for the demo: two music disks with a few
+// music blocks, then a user disk that holds the driver.
 #include <cstdio>
 
 #include "tests/d88_writer.h"
@@ -28,7 +28,12 @@ int main(int argc, char** argv) {
   plantSignature(&first, 10, 3, 100);
   Image second = makeDisk("MUSIC DISK 2", 2);
   plantSignature(&second, 40, 5, 1000);
-  if (!writeFile(argv[1], buildFile({first, second}))) {
+  Image user = makeDisk("USER DISK", 3);
+  // The probe sector (track 0, R3) begins with E5 only on the user disk.
+  first.tracks[0].sectors[2].data[0] = 0x00;
+  second.tracks[0].sectors[2].data[0] = 0x00;
+  user.tracks[0].sectors[2].data[0] = 0xE5;
+  if (!writeFile(argv[1], buildFile({first, second, user}))) {
     std::perror(argv[1]);
     return 1;
   }
