@@ -372,7 +372,7 @@ TEST(ReadSectorTest, FileEndingInsideTheTrack) {
   cutAt(&insideData, r3 + 300);
   ImageFile file(insideData);
   D88Image& image = file.openAndSelect();
-  std::vector<std::uint8_t> buffer(1024, kGuard);
+  std::vector<std::uint8_t> buffer(5120, kGuard);
   EXPECT_EQ(image.readSector(1, 0, 1, 3, 3, buffer.data(), 1024), 300);
   EXPECT_EQ(buffer[300], kGuard);
   EXPECT_EQ(image.readSector(1, 0, 1, 4, 3, buffer.data(), 1024), 0);
