@@ -17,7 +17,7 @@ bool ByteStream::open(const char* path) {
 }
 
 void ByteStream::close() {
-  if (file_ != nullptr) std::fclose(file_);
+  if (file_ != nullptr) (void)std::fclose(file_);  // read-only: nothing to lose
   file_ = nullptr;
   windowStart_ = 0;
   windowLength_ = 0;
@@ -34,7 +34,8 @@ int ByteStream::read(std::uint8_t* out, int count) {
       continue;
     }
     const std::int64_t available = windowEnd - position_;
-    const int n = static_cast<int>(std::min<std::int64_t>(available, count - done));
+    const int n =
+        static_cast<int>(std::min<std::int64_t>(available, count - done));
     std::memcpy(out + done, window_.get() + (position_ - windowStart_),
                 static_cast<std::size_t>(n));
     done += n;

@@ -49,8 +49,8 @@ class ByteStream {
 
   std::FILE* file_ = nullptr;
   std::unique_ptr<std::uint8_t[]> window_;
-  std::int64_t windowStart_ = 0;   // file offset of window_[0]
-  int windowLength_ = 0;           // bytes of window_ that hold file data
+  std::int64_t windowStart_ = 0;    // file offset of window_[0]
+  int windowLength_ = 0;            // bytes of window_ that hold file data
   std::int64_t filePosition_ = -1;  // where the file itself stands; -1 unknown
   std::int64_t position_ = 0;
 };

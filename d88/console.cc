@@ -9,14 +9,14 @@ namespace console {
 namespace {
 
 void reportWriteFailure(const char* name, const char* reason) {
-  std::fprintf(stderr, "cannot write %s: %s\n", name, reason);
+  (void)std::fprintf(stderr, "cannot write %s: %s\n", name, reason);
 }
 
 const char* lastError() { return std::strerror(errno != 0 ? errno : EIO); }
 
 }  // namespace
 
-void printError(const char* text) { std::fputs(text, stderr); }
+void printError(const char* text) { (void)std::fputs(text, stderr); }
 
 bool writeOutputFile(const char* name, const std::uint8_t* data,
                      std::size_t length, const platform::FileId& input) {
@@ -38,7 +38,7 @@ bool writeOutputFile(const char* name, const std::uint8_t* data,
   if (written && closed) return true;
   if (!written) errno = writeError;
   const char* reason = lastError();
-  std::remove(name);
+  (void)std::remove(name);  // nothing half-written stays behind
   reportWriteFailure(name, reason);
   return false;
 }
@@ -46,7 +46,7 @@ bool writeOutputFile(const char* name, const std::uint8_t* data,
 bool finishStdout() {
   errno = 0;
   if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
-  std::fprintf(stderr, "cannot write standard output: %s\n", lastError());
+  (void)std::fprintf(stderr, "cannot write standard output: %s\n", lastError());
   return false;
 }
 

@@ -15,9 +15,8 @@ std::int32_t readLe32(const std::uint8_t* bytes) {
                               static_cast<std::uint32_t>(bytes[2]) << 16 |
                               static_cast<std::uint32_t>(bytes[3]) << 24;
   // Two's complement without relying on an implementation-defined cast.
-  return value <= 0x7FFFFFFFu
-             ? static_cast<std::int32_t>(value)
-             : -static_cast<std::int32_t>(~value) - 1;
+  return value <= 0x7FFFFFFFu ? static_cast<std::int32_t>(value)
+                              : -static_cast<std::int32_t>(~value) - 1;
 }
 
 namespace {
@@ -87,7 +86,8 @@ bool D88Image::selectImage(int index) {
   if (file.read(header, kImageHeaderSize) < kImageHeaderSize) return false;
   selectedStart = imageStart[index];
   for (int t = 0; t < kTrackSlots; ++t) {
-    trackOffset[t] = readLe32(header + kTrackTableOffset + kTrackEntrySize * t);
+    const int entry = kTrackTableOffset + kTrackEntrySize * t;
+    trackOffset[t] = readLe32(header + entry);
   }
   media = header[kMediaOffset];
   diskSize = readLe32(header + kImageSizeOffset);

@@ -20,7 +20,7 @@ std::FILE* openForReading(const char* path) {
     return nullptr;
   }
   std::FILE* file = std::fopen(path, "rb");
-  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  if (file != nullptr) (void)std::setvbuf(file, nullptr, _IONBF, 0);
   return file;
 }
 
@@ -30,11 +30,9 @@ bool seekTo(std::FILE* file, std::int64_t offset) {
 
 FileId fileIdOf(const char* path) {
   FileId id;
-  HANDLE handle = CreateFileA(path, 0,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                  FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileA(
+      path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return id;
   BY_HANDLE_FILE_INFORMATION info;
   if (GetFileInformationByHandle(handle, &info)) {
@@ -59,10 +57,10 @@ std::FILE* openForReading(const char* path) {
   if (file == nullptr) return nullptr;
   struct stat info;
   if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(file);
+    (void)std::fclose(file);
     return nullptr;
   }
-  std::setvbuf(file, nullptr, _IONBF, 0);
+  (void)std::setvbuf(file, nullptr, _IONBF, 0);  // the caller buffers
   return file;
 }
 

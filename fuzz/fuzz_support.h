@@ -3,12 +3,12 @@
 #ifndef FUZZ_FUZZ_SUPPORT_H_
 #define FUZZ_FUZZ_SUPPORT_H_
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include <unistd.h>
 
 namespace fuzz {
 
@@ -28,13 +28,13 @@ inline const char* inputFile(const std::uint8_t* data, std::size_t size) {
   return path.c_str();
 }
 
-#define FUZZ_CHECK(condition)                                        \
-  do {                                                               \
-    if (!(condition)) {                                              \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__,    \
-                   __LINE__, #condition);                            \
-      std::abort();                                                  \
-    }                                                                \
+#define FUZZ_CHECK(condition)                                               \
+  do {                                                                      \
+    if (!(condition)) {                                                     \
+      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, \
+                   #condition);                                             \
+      std::abort();                                                         \
+    }                                                                       \
   } while (0)
 
 }  // namespace fuzz

@@ -20,7 +20,9 @@ Image smallDisk(unsigned seed) {
   image.name = "SEED" + std::to_string(seed);
   image.tracks[0] = makeTrack(0, 0, 4, 1, seed);
   image.tracks[0].sectors[2].data[0] = 0xE5;
-  for (int t = 1; t <= 4; ++t) image.tracks[t] = makeTrack(t / 2, t % 2, 5, 3, seed + static_cast<unsigned>(t));
+  for (int t = 1; t <= 4; ++t)
+    image.tracks[t] =
+        makeTrack(t / 2, t % 2, 5, 3, seed + static_cast<unsigned>(t));
   putBytes(&image.tracks[1].sectors[1].data, 1000, kSignature);
   return image;
 }

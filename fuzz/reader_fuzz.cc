@@ -27,7 +27,8 @@ class Guarded {
   std::uint8_t* data() { return bytes_; }
   // True when nothing from `from` on was written.
   bool untouchedFrom(int from) const {
-    const std::size_t rest = length_ + kGuardBytes - static_cast<std::size_t>(from);
+    const std::size_t rest =
+        length_ + kGuardBytes - static_cast<std::size_t>(from);
     return std::memcmp(bytes_ + from, guard, rest) == 0;
   }
   bool operator==(const Guarded& other) const {
@@ -44,15 +45,18 @@ class Guarded {
 };
 
 std::uint8_t Guarded::storage[2][kLargest + kGuardBytes];
-const std::vector<std::uint8_t> Guarded::guardBytes(kLargest + kGuardBytes, kGuard);
+const std::vector<std::uint8_t> Guarded::guardBytes(kLargest + kGuardBytes,
+                                                    kGuard);
 const std::uint8_t* const Guarded::guard = Guarded::guardBytes.data();
 
 void compareSector(D88Image& image, const reference::Reader& ref, int t,
                    const std::uint8_t* id) {
   for (int max : {0, 1, 7, 128, 256, 1000, 1024, 5000}) {
     Guarded got(max, 0), want(max, 1);
-    const int n = image.readSector(t, id[0], id[1], id[2], id[3], got.data(), max);
-    const int m = ref.readSector(t, id[0], id[1], id[2], id[3], want.data(), max);
+    const int n =
+        image.readSector(t, id[0], id[1], id[2], id[3], got.data(), max);
+    const int m =
+        ref.readSector(t, id[0], id[1], id[2], id[3], want.data(), max);
     FUZZ_CHECK(n == m);
     FUZZ_CHECK(n >= 0 && n <= std::max(max, 0));
     FUZZ_CHECK(got.untouchedFrom(n));
@@ -68,9 +72,10 @@ void compareRuns(D88Image& image, const reference::Reader& ref, int t,
     for (int n : {-1, 0, 1, 3, 24, static_cast<int>(id[3])}) {
       for (int total : {0, 100, 5120, 16128}) {
         Guarded got(total, 0), want(total, 1);
-        const int a = image.readSectors(t, id[0], id[1], id[2], n, got.data(), total);
-        const int b = ref.readSectors(t, id[0], id[1], id[2], n, want.data(), total,
-                                      range[0], range[1]);
+        const int a =
+            image.readSectors(t, id[0], id[1], id[2], n, got.data(), total);
+        const int b = ref.readSectors(t, id[0], id[1], id[2], n, want.data(),
+                                      total, range[0], range[1]);
         FUZZ_CHECK(a == b);
         FUZZ_CHECK(a >= 0 && a <= total);
         FUZZ_CHECK(got.untouchedFrom(total));
@@ -82,7 +87,8 @@ void compareRuns(D88Image& image, const reference::Reader& ref, int t,
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   const char* path = fuzz::inputFile(data, size);
   FUZZ_CHECK(!D88Image().selectImage(0));
   // One reader for all inputs: each open releases the file of the last.

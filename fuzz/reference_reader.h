@@ -23,7 +23,8 @@ inline std::int32_t le32(const std::uint8_t* p) {
 
 class Reader {
  public:
-  Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {
+  Reader(const std::uint8_t* data, std::size_t size)
+      : data_(data), size_(size) {
     std::int64_t offset = 0;
     while (starts_.size() < 64) {
       if (offset < 0 || offset + 688 > static_cast<std::int64_t>(size_)) break;
@@ -47,14 +48,16 @@ class Reader {
     for (int t = 0; t < 164; ++t) table_[t] = le32(h + 32 + 4 * t);
     media_ = h[27];
     size32_ = le32(h + 28);
-    for (int i = 0; i < 16 && h[i] != 0; ++i) name_[i] = static_cast<char>(h[i]);
+    for (int i = 0; i < 16 && h[i] != 0; ++i)
+      name_[i] = static_cast<char>(h[i]);
     return true;
   }
 
   const char* name() const { return name_; }
   int media() const { return media_; }
 
-  int readSector(int t, int c, int h, int r, int n, std::uint8_t* out, int max) const {
+  int readSector(int t, int c, int h, int r, int n, std::uint8_t* out,
+                 int max) const {
     std::int64_t pos = trackStart(t);
     if (pos < 0 || max <= 0) return 0;
     for (int p = 0; p < 65535; ++p) {
@@ -65,7 +68,8 @@ class Reader {
       if (count == 0) return 0;
       if (rec[0] == c && rec[1] == h && rec[2] == r && rec[3] == n) {
         std::int64_t k = length < max ? length : max;
-        const std::int64_t there = static_cast<std::int64_t>(size_) - (pos + 16);
+        const std::int64_t there =
+            static_cast<std::int64_t>(size_) - (pos + 16);
         if (k > there) k = there;
         if (k <= 0) return 0;
         std::memcpy(out, rec + 16, static_cast<std::size_t>(k));
@@ -77,8 +81,8 @@ class Reader {
     return 0;
   }
 
-  int readSectors(int t, int c, int h, int r, int n, std::uint8_t* out, int total,
-                  int first, int last) const {
+  int readSectors(int t, int c, int h, int r, int n, std::uint8_t* out,
+                  int total, int first, int last) const {
     if (n < 0 || n > 23) return 0;
     int piece = 128 << n, sum = 0;
     while (sum < total) {

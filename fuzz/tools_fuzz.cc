@@ -28,13 +28,17 @@ void checkMusic(const char* path) {
       std::snprintf(name, sizeof name, "MU%1d%02d", i, expectedNumber++);
       FUZZ_CHECK(std::strcmp(name, block.name) == 0);
       FUZZ_CHECK(block.offset > lastOffset);
-      FUZZ_CHECK(block.offset <= music::kTrackBufferBytes - music::kSignatureLength);
+      FUZZ_CHECK(block.offset <=
+                 music::kTrackBufferBytes - music::kSignatureLength);
       lastOffset = block.offset;
-      FUZZ_CHECK(std::memcmp(block.bytes, music::kSignature, music::kSignatureLength) == 0);
-      const int inBuffer = std::min(music::kBlockBytes, music::kTrackBufferBytes - block.offset);
+      FUZZ_CHECK(std::memcmp(block.bytes, music::kSignature,
+                             music::kSignatureLength) == 0);
+      const int inBuffer =
+          std::min(music::kBlockBytes, music::kTrackBufferBytes - block.offset);
       FUZZ_CHECK(std::memcmp(block.bytes, musicBuffer + block.offset,
                              static_cast<std::size_t>(inBuffer)) == 0);
-      for (int k = inBuffer; k < music::kBlockBytes; ++k) FUZZ_CHECK(block.bytes[k] == 0);
+      for (int k = inBuffer; k < music::kBlockBytes; ++k)
+        FUZZ_CHECK(block.bytes[k] == 0);
     });
   }
 }
@@ -50,8 +54,9 @@ void checkDriver(const char* path) {
   }
   FUZZ_CHECK(driverBuffer[0] == driver::kRecognitionByte);
   const int total = driver::kCutSkip + driver::kCutLength;
-  const int got = image.readSectors(driver::kCutTrack, driver::kCutC, driver::kCutH,
-                                    driver::kCutR, driver::kCutN, driverBuffer, total);
+  const int got =
+      image.readSectors(driver::kCutTrack, driver::kCutC, driver::kCutH,
+                        driver::kCutR, driver::kCutN, driverBuffer, total);
   FUZZ_CHECK(got >= 0 && got <= total);
   // The next input starts from a clean buffer, as a new process would.
   std::memset(driverBuffer, 0, sizeof driverBuffer);
@@ -59,7 +64,8 @@ void checkDriver(const char* path) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
   const char* path = fuzz::inputFile(data, size);
   std::memset(musicBuffer, 0, sizeof musicBuffer);
   checkMusic(path);

@@ -99,20 +99,22 @@ std::vector<CatalogueCase> catalogueCases() {
   cases.push_back({"empty file", Bytes(), {}});
   cases.push_back({"shorter than a header", Bytes(687, 0), {}});
   cases.push_back({"one bare header", buildImage(namedImage("A")), {"A"}});
-  cases.push_back(
-      {"two images", buildFile({makeDisk("A", 1), makeDisk("B", 2)}), {"A", "B"}});
+  cases.push_back({"two images",
+                   buildFile({makeDisk("A", 1), makeDisk("B", 2)}),
+                   {"A", "B"}});
 
   Bytes tail = buildImage(namedImage("A"));
   tail.insert(tail.end(), 687, 0x41);
   cases.push_back({"687 bytes after the last image are ignored", tail, {"A"}});
   tail.push_back(0x41);
-  cases.push_back({"688 bytes after it are one more image", tail, {"A", "AAAAAAAAAAAAAAAA"}});
+  cases.push_back({"688 bytes after it are one more image",
+                   tail,
+                   {"A", "AAAAAAAAAAAAAAAA"}});
 
   Image zero = namedImage("Z");
   zero.sizeField = 0;
   cases.push_back({"size 0 repeats the header up to 64 entries",
-                   buildFile({namedImage("A"), zero}),
-                   [] {
+                   buildFile({namedImage("A"), zero}), [] {
                      std::vector<std::string> n(64, "Z");
                      n[0] = "A";
                      return n;
@@ -123,8 +125,8 @@ std::vector<CatalogueCase> catalogueCases() {
   back.sizeField = 0x100000000 - d88::kImageHeaderSize;
   std::vector<std::string> alternate;
   for (int i = 0; i < 64; ++i) alternate.push_back(i % 2 == 0 ? "A" : "B");
-  cases.push_back({"a negative size steps back", buildFile({namedImage("A"), back}),
-                   alternate});
+  cases.push_back({"a negative size steps back",
+                   buildFile({namedImage("A"), back}), alternate});
 
   Image negative = namedImage("N");
   negative.sizeField = 0x100000000 - 1000;  // the next offset, 688 - 1000
@@ -141,7 +143,8 @@ std::vector<CatalogueCase> catalogueCases() {
   Image beyond = namedImage("E");
   beyond.sizeField = 1 << 30;
   cases.push_back({"a size past the end of the file",
-                   buildFile({beyond, namedImage("C")}), {"E"}});
+                   buildFile({beyond, namedImage("C")}),
+                   {"E"}});
 
   std::vector<Image> seventy;
   std::vector<std::string> first64;
@@ -239,14 +242,16 @@ Image sectorImage(const std::vector<int>& order = {1, 2, 3, 4, 5}) {
   Image image = namedImage("SECTORS");
   image.tracks[0] = makeTrack(0, 0, 16, 1, 7);
   for (int r : order) {
-    image.tracks[1].sectors.push_back(makeSector(0, 1, r, 3, 1024, -1, 100u + static_cast<unsigned>(r)));
+    image.tracks[1].sectors.push_back(
+        makeSector(0, 1, r, 3, 1024, -1, 100u + static_cast<unsigned>(r)));
   }
   image.tracks[163].sectors.push_back(makeSector(81, 1, 1, 1, 256, 0x63));
   return image;
 }
 
 Bytes dataOf(int r, int length = 1024) {
-  return makeSector(0, 1, r, 3, length, -1, 100u + static_cast<unsigned>(r)).data;
+  return makeSector(0, 1, r, 3, length, -1, 100u + static_cast<unsigned>(r))
+      .data;
 }
 
 constexpr std::uint8_t kGuard = 0xA5;
@@ -285,8 +290,11 @@ TEST(ReadSectorTest, FindsSectorsByIdentifier) {
               row.expected);
     EXPECT_EQ(buffer[static_cast<std::size_t>(row.expected)], kGuard);
     if (row.expected > 0 && row.track == 0) {
-      const Bytes want = makeSector(0, 0, row.r, 1, 256, -1, 7u * 31u + static_cast<unsigned>(row.r)).data;
-      EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + row.expected, want.begin()));
+      const Bytes want = makeSector(0, 0, row.r, 1, 256, -1,
+                                    7u * 31u + static_cast<unsigned>(row.r))
+                             .data;
+      EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + row.expected,
+                             want.begin()));
     }
   }
 }
@@ -315,7 +323,8 @@ TEST(ReadSectorTest, TrackTableEntriesOutsideTheImageAreAbsent) {
   atEnd.resize(bytes.size() + 16 + 4, 0x00);
   const std::uint32_t size = static_cast<std::uint32_t>(bytes.size());
   setLe32(&atEnd, d88::kImageSizeOffset, size);
-  putBytes(&atEnd, size, {0, 1, 9, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 1, 2, 3, 4});
+  putBytes(&atEnd, size,
+           {0, 1, 9, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 1, 2, 3, 4});
   const Row rows[] = {{"entry 0", 0, 0},
                       {"entry equal to the size", size, 4},
                       {"entry one past the size", size + 1, 0},
@@ -360,7 +369,8 @@ TEST(ReadSectorTest, RecordFaults) {
     ImageFile file(buildFile({disk}));
     D88Image& image = file.openAndSelect();
     std::vector<std::uint8_t> buffer(300, kGuard);
-    EXPECT_EQ(image.readSector(0, 0, 0, 9, 1, buffer.data(), 256), row.expected);
+    EXPECT_EQ(image.readSector(0, 0, 0, 9, 1, buffer.data(), 256),
+              row.expected);
     EXPECT_EQ(buffer[static_cast<std::size_t>(row.expected)], kGuard);
   }
 }
@@ -438,7 +448,8 @@ TEST(ReadSectorsTest, ShortSectorIsCopiedButNotCounted) {
 TEST(ReadSectorsTest, StepsTrackHeadAndCylinder) {
   // Tracks 1 to 4 of the two-sided layout, three sectors each.
   Image disk = namedImage("STEP");
-  for (int t = 1; t <= 4; ++t) disk.tracks[t] = makeTrack(t / 2, t % 2, 3, 3, static_cast<unsigned>(t));
+  for (int t = 1; t <= 4; ++t)
+    disk.tracks[t] = makeTrack(t / 2, t % 2, 3, 3, static_cast<unsigned>(t));
   ImageFile file(buildFile({disk}));
   D88Image& image = file.openAndSelect();
   image.setSectorRange(1, 3);
@@ -448,9 +459,11 @@ TEST(ReadSectorsTest, StepsTrackHeadAndCylinder) {
             11 * 1024 + 100);
   Bytes want;
   for (int t = 1; t <= 4; ++t) {
-    for (const Sector& s : disk.tracks[t].sectors) want.insert(want.end(), s.data.begin(), s.data.end());
+    for (const Sector& s : disk.tracks[t].sectors)
+      want.insert(want.end(), s.data.begin(), s.data.end());
   }
-  EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 11 * 1024 + 100, want.begin()));
+  EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 11 * 1024 + 100,
+                         want.begin()));
   EXPECT_EQ(buffer[11 * 1024 + 100], kGuard);
   // Started above the range's last sector, R counts on within the track.
   image.setSectorRange(1, 2);
@@ -465,8 +478,10 @@ TEST(ReadSectorsTest, DefaultRangeIs1To16AndTheRunEndsAfterTrack163) {
   ImageFile file(buildFile({disk}));
   D88Image& image = file.openAndSelect();
   std::vector<std::uint8_t> buffer(32 * 256);
-  EXPECT_EQ(image.readSectors(0, 0, 0, 1, 1, buffer.data(), 32 * 256), 17 * 256);
-  EXPECT_EQ(image.readSectors(163, 81, 1, 1, 1, buffer.data(), 32 * 256), 16 * 256);
+  EXPECT_EQ(image.readSectors(0, 0, 0, 1, 1, buffer.data(), 32 * 256),
+            17 * 256);
+  EXPECT_EQ(image.readSectors(163, 81, 1, 1, 1, buffer.data(), 32 * 256),
+            16 * 256);
 }
 
 TEST(ReadSectorsTest, SizeCodeOutOfRangeReadsNothing) {
@@ -485,14 +500,15 @@ TEST(ListSectorIdsTest, ListsRecordsInStoredOrder) {
   struct Row {
     int track, bufferLength, expected;
   };
-  const Row rows[] = {{1, 10, 8}, {1, 3, 0}, {1, 0, 0}, {1, -4, 0},
+  const Row rows[] = {{1, 10, 8},   {1, 3, 0},   {1, 0, 0},     {1, -4, 0},
                       {1, 100, 20}, {2, 100, 0}, {164, 100, 0}, {-1, 100, 0}};
-  const std::uint8_t ids[] = {0, 1, 4, 3, 0, 1, 1, 3, 0, 1, 5, 3,
-                              0, 1, 3, 3, 0, 1, 2, 3};
+  const std::uint8_t ids[] = {0, 1, 4, 3, 0, 1, 1, 3, 0, 1,
+                              5, 3, 0, 1, 3, 3, 0, 1, 2, 3};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.bufferLength);
     std::vector<std::uint8_t> buffer(100, kGuard);
-    EXPECT_EQ(image.listSectorIds(row.track, buffer.data(), row.bufferLength), row.expected);
+    EXPECT_EQ(image.listSectorIds(row.track, buffer.data(), row.bufferLength),
+              row.expected);
     EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + row.expected, ids));
     EXPECT_EQ(buffer[static_cast<std::size_t>(row.expected)], kGuard);
   }
@@ -516,7 +532,8 @@ TEST(TrackWalkTest, StopsAfter65535RecordsWhenCountsDisagree) {
   EXPECT_EQ(byte, 0x42);
   EXPECT_EQ(image.readSector(0, 0, 0, 8, 0, &byte, 1), 0);
   std::vector<std::uint8_t> ids(80000 * 4);
-  EXPECT_EQ(image.listSectorIds(0, ids.data(), static_cast<int>(ids.size())), 65535 * 4);
+  EXPECT_EQ(image.listSectorIds(0, ids.data(), static_cast<int>(ids.size())),
+            65535 * 4);
 }
 
 }  // namespace

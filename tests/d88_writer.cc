@@ -28,8 +28,8 @@ Bytes buildImage(const Image& image) {
                                      d88::kTrackEntrySize * index),
             static_cast<std::uint32_t>(out.size()));
     for (const Sector& s : track.sectors) {
-      const int count = s.count >= 0 ? s.count
-                                     : static_cast<int>(track.sectors.size());
+      const int count =
+          s.count >= 0 ? s.count : static_cast<int>(track.sectors.size());
       const int length =
           s.dataLength >= 0 ? s.dataLength : static_cast<int>(s.data.size());
       out.push_back(s.c);
@@ -83,8 +83,8 @@ Sector makeSector(int c, int h, int r, int n, int length, int fill,
 Track makeTrack(int c, int h, int count, int n, unsigned seed) {
   Track track;
   for (int r = 1; r <= count; ++r) {
-    track.sectors.push_back(
-        makeSector(c, h, r, n, 128 << n, -1, seed * 31u + static_cast<unsigned>(r)));
+    track.sectors.push_back(makeSector(c, h, r, n, 128 << n, -1,
+                                       seed * 31u + static_cast<unsigned>(r)));
   }
   return track;
 }
@@ -94,17 +94,18 @@ Image makeDisk(const std::string& name, unsigned seed) {
   image.name = name;
   image.tracks[0] = makeTrack(0, 0, 16, 1, seed);
   for (int t = 1; t < 80; ++t) {
-    image.tracks[t] = makeTrack(t / 2, t % 2, 5, 3, seed + static_cast<unsigned>(t));
+    image.tracks[t] =
+        makeTrack(t / 2, t % 2, 5, 3, seed + static_cast<unsigned>(t));
   }
   return image;
 }
 
 std::size_t dataOffset(const Bytes& file, std::size_t imageStart,
                        int trackIndex, int record) {
-  std::size_t at = imageStart + static_cast<std::size_t>(readLe32(
-                                    file.data() + imageStart +
-                                    d88::kTrackTableOffset +
-                                    d88::kTrackEntrySize * trackIndex));
+  std::size_t at =
+      imageStart + static_cast<std::size_t>(readLe32(
+                       file.data() + imageStart + d88::kTrackTableOffset +
+                       d88::kTrackEntrySize * trackIndex));
   for (int i = 0; i < record; ++i) {
     at += d88::kRecordHeaderSize +
           static_cast<std::size_t>(
@@ -134,7 +135,8 @@ void cutAt(Bytes* file, std::size_t length) {
 }
 
 void putBytes(Bytes* file, std::size_t offset, const Bytes& bytes) {
-  for (std::size_t i = 0; i < bytes.size(); ++i) setByte(file, offset + i, bytes[i]);
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    setByte(file, offset + i, bytes[i]);
 }
 
 bool writeFile(const std::string& path, const Bytes& bytes) {

@@ -26,20 +26,24 @@ struct Found {
 std::vector<Found> scan(const Bytes& buffer, int imageIndex) {
   std::vector<Found> found;
   music::scanBlocks(buffer.data(), imageIndex, [&](const music::MusicBlock& b) {
-    found.push_back({b.name, b.offset, Bytes(b.bytes, b.bytes + music::kBlockBytes)});
+    found.push_back(
+        {b.name, b.offset, Bytes(b.bytes, b.bytes + music::kBlockBytes)});
   });
   return found;
 }
 
-const Bytes kSig(music::kSignature, music::kSignature + music::kSignatureLength);
+const Bytes kSig(music::kSignature,
+                 music::kSignature + music::kSignatureLength);
 
 // A track buffer of pattern bytes with signatures at `offsets`.
 Bytes bufferWith(const std::vector<int>& offsets) {
   Bytes buffer(music::kTrackBufferBytes);
   for (std::size_t i = 0; i < buffer.size(); ++i) buffer[i] = pattern(5, i);
   for (int o : offsets) {
-    for (int i = 0; i < music::kSignatureLength && o + i < music::kTrackBufferBytes; ++i) {
-      buffer[static_cast<std::size_t>(o + i)] = kSig[static_cast<std::size_t>(i)];
+    for (int i = 0;
+         i < music::kSignatureLength && o + i < music::kTrackBufferBytes; ++i) {
+      buffer[static_cast<std::size_t>(o + i)] =
+          kSig[static_cast<std::size_t>(i)];
     }
   }
   return buffer;
@@ -71,8 +75,8 @@ TEST(ScanBlocksTest, FindsEverySignatureInOrder) {
 
 TEST(ScanBlocksTest, PrefixesAndNearMissesAreNotSignatures) {
   Bytes buffer(music::kTrackBufferBytes, 0);
-  const Bytes nearMiss = {0x02, 0x00, 0xFF, 0x01, 0x00, 0xFE, 0x02, 0x02,
-                          0x00, 0xFF, 0x01, 0x00, 0xFF};
+  const Bytes nearMiss = {0x02, 0x00, 0xFF, 0x01, 0x00, 0xFE, 0x02,
+                          0x02, 0x00, 0xFF, 0x01, 0x00, 0xFF};
   putBytes(&buffer, 1000, nearMiss);
   const std::vector<Found> found = scan(buffer, 0);
   ASSERT_EQ(found.size(), 1u);
@@ -83,8 +87,10 @@ TEST(ScanBlocksTest, BlocksHoldTheBufferAndZerosPastItsEnd) {
   const Bytes buffer = bufferWith({100, 200, 409594});
   const std::vector<Found> found = scan(buffer, 3);
   ASSERT_EQ(found.size(), 3u);
-  EXPECT_EQ(found[0].bytes, Bytes(buffer.begin() + 100, buffer.begin() + 100 + 8192));
-  EXPECT_TRUE(std::equal(kSig.begin(), kSig.end(), found[0].bytes.begin() + 100));
+  EXPECT_EQ(found[0].bytes,
+            Bytes(buffer.begin() + 100, buffer.begin() + 100 + 8192));
+  EXPECT_TRUE(
+      std::equal(kSig.begin(), kSig.end(), found[0].bytes.begin() + 100));
   Bytes tail(8192, 0);
   std::copy(kSig.begin(), kSig.end(), tail.begin());
   EXPECT_EQ(found[2].bytes, tail);
@@ -103,8 +109,9 @@ TEST(ScanBlocksTest, NamesCountBlocksPerImage) {
     int image, block;
     const char* name;
   };
-  const Row rows[] = {{0, 0, "MU000"}, {0, 9, "MU009"}, {0, 10, "MU010"},
-                      {0, 100, "MU0100"}, {12, 3, "MU1203"}, {63, 100, "MU63100"}};
+  const Row rows[] = {{0, 0, "MU000"},   {0, 9, "MU009"},
+                      {0, 10, "MU010"},  {0, 100, "MU0100"},
+                      {12, 3, "MU1203"}, {63, 100, "MU63100"}};
   for (const Row& row : rows) {
     const std::vector<Found> found = scan(buffer, row.image);
     ASSERT_EQ(found.size(), 101u);
@@ -132,8 +139,10 @@ TEST(AssembleTracksTest, FillsSlotsFromSectorsOneToFive) {
     const auto& sectors = disk.tracks[t].sectors;
     for (const Sector& s : sectors) {
       if (t == 2 && s.r >= 3) continue;
-      const std::size_t at = static_cast<std::size_t>(t * 5120 + (s.r - 1) * 1024);
-      std::copy(s.data.begin(), s.data.end(), want.begin() + static_cast<std::ptrdiff_t>(at));
+      const std::size_t at =
+          static_cast<std::size_t>(t * 5120 + (s.r - 1) * 1024);
+      std::copy(s.data.begin(), s.data.end(),
+                want.begin() + static_cast<std::ptrdiff_t>(at));
     }
   }
   EXPECT_TRUE(buffer == want);

@@ -54,7 +54,8 @@ RunResult runTool(const std::string& program,
   const std::string errPath = capture.file("stderr");
   std::vector<char*> argv;
   argv.push_back(const_cast<char*>(program.c_str()));
-  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  for (const std::string& arg : args)
+    argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
 
   RunResult result;

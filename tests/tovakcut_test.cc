@@ -36,7 +36,8 @@ Image disk(unsigned seed, std::uint8_t first) {
   return image;
 }
 
-const Sector* findSector(const Image& image, int t, int c, int h, int r, int n) {
+const Sector* findSector(const Image& image, int t, int c, int h, int r,
+                         int n) {
   auto it = image.tracks.find(t);
   if (it == image.tracks.end()) return nullptr;
   for (const Sector& s : it->second.sectors) {
@@ -51,9 +52,12 @@ const Sector* findSector(const Image& image, int t, int c, int h, int r, int n) 
 Bytes expectedDriver(const std::vector<Image>& images, int recognised) {
   Bytes buffer(16128, 0);
   for (int i = 0; i <= recognised; ++i) {
-    if (const Sector* probe = findSector(images[static_cast<std::size_t>(i)], 0, 0, 0, 3, 1)) {
+    if (const Sector* probe =
+            findSector(images[static_cast<std::size_t>(i)], 0, 0, 0, 3, 1)) {
       std::copy(probe->data.begin(),
-                probe->data.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(256, probe->data.size())),
+                probe->data.begin() +
+                    static_cast<std::ptrdiff_t>(
+                        std::min<std::size_t>(256, probe->data.size())),
                 buffer.begin());
     }
   }
@@ -65,7 +69,8 @@ Bytes expectedDriver(const std::vector<Image>& images, int recognised) {
       if (s == nullptr) return Bytes(buffer.begin() + 2, buffer.end());
       const std::size_t piece = std::min<std::size_t>(1024, buffer.size() - at);
       const std::size_t got = std::min(piece, s->data.size());
-      std::copy(s->data.begin(), s->data.begin() + static_cast<std::ptrdiff_t>(got),
+      std::copy(s->data.begin(),
+                s->data.begin() + static_cast<std::ptrdiff_t>(got),
                 buffer.begin() + static_cast<std::ptrdiff_t>(at));
       if (got < piece) return Bytes(buffer.begin() + 2, buffer.end());
       at += piece;
@@ -137,7 +142,8 @@ TEST_F(TovakcutTest, CutsTheFirstRecognisedImage) {
     SCOPED_TRACE(recognised);
     std::vector<Image> images;
     for (int i = 0; i < 3; ++i) {
-      images.push_back(disk(static_cast<unsigned>(i + 1), i >= recognised ? 0xE5 : 0x00));
+      images.push_back(
+          disk(static_cast<unsigned>(i + 1), i >= recognised ? 0xE5 : 0x00));
     }
     expectCut(images, recognised);
   }
@@ -149,8 +155,10 @@ TEST_F(TovakcutTest, ProbeSectorsThatAreNotRecognised) {
     int c, h, n;
     bool present;
   };
-  const Row rows[] = {{"no sector 3", 0, 0, 1, false}, {"another N", 0, 0, 2, true},
-                      {"another C", 1, 0, 1, true},   {"another H", 0, 1, 1, true}};
+  const Row rows[] = {{"no sector 3", 0, 0, 1, false},
+                      {"another N", 0, 0, 2, true},
+                      {"another C", 1, 0, 1, true},
+                      {"another H", 0, 1, 1, true}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     Image image = disk(1, 0xE5);

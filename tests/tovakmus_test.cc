@@ -25,7 +25,8 @@ void plant(Image* image, int offset) {
   for (int i = 0; i < 6; ++i) {
     const int o = offset + i;
     Track& track = image->tracks.at(o / 5120);
-    track.sectors.at(static_cast<std::size_t>(o % 5120 / 1024)).data.at(static_cast<std::size_t>(o % 1024)) =
+    track.sectors.at(static_cast<std::size_t>(o % 5120 / 1024))
+        .data.at(static_cast<std::size_t>(o % 1024)) =
         kSig[static_cast<std::size_t>(i)];
   }
 }
@@ -39,7 +40,8 @@ Bytes expectedBuffer(const Image& disk, Bytes previous) {
     for (int r = 1; r <= 5; ++r) {
       bool found = false;
       for (const Sector& s : it->second.sectors) {
-        if (s.c == t / 2 && s.h == t % 2 && s.r == r && s.n == 3 && s.data.size() >= 1024) {
+        if (s.c == t / 2 && s.h == t % 2 && s.r == r && s.n == 3 &&
+            s.data.size() >= 1024) {
           std::copy(s.data.begin(), s.data.begin() + 1024,
                     previous.begin() + t * 5120 + (r - 1) * 1024);
           found = true;
@@ -54,7 +56,8 @@ Bytes expectedBuffer(const Image& disk, Bytes previous) {
 
 Bytes blockAt(const Bytes& buffer, std::size_t offset) {
   Bytes block(8192, 0);
-  for (std::size_t i = 0; i < 8192 && offset + i < buffer.size(); ++i) block[i] = buffer[offset + i];
+  for (std::size_t i = 0; i < 8192 && offset + i < buffer.size(); ++i)
+    block[i] = buffer[offset + i];
   return block;
 }
 
@@ -104,7 +107,8 @@ TEST_F(TovakmusTest, CommandLineErrors) {
 }
 
 TEST_F(TovakmusTest, FilesWithoutImagesOrBlocksPrintNothing) {
-  for (const Bytes& bytes : {Bytes(), Bytes(687, 0x02), buildFile({makeDisk("A", 1)})}) {
+  for (const Bytes& bytes :
+       {Bytes(), Bytes(687, 0x02), buildFile({makeDisk("A", 1)})}) {
     const RunResult r = runOn(bytes);
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
@@ -115,16 +119,17 @@ TEST_F(TovakmusTest, FilesWithoutImagesOrBlocksPrintNothing) {
 
 TEST_F(TovakmusTest, WritesEveryBlockOfEveryImage) {
   Image first = makeDisk("ONE", 1);
-  plant(&first, 0x1400);            // track 1, R1
-  plant(&first, 0x1464);            // inside the first block
-  plant(&first, 3 * 5120 - 3);      // crosses into track slot 3
-  plant(&first, 409594);            // the last place it fits
+  plant(&first, 0x1400);        // track 1, R1
+  plant(&first, 0x1464);        // inside the first block
+  plant(&first, 3 * 5120 - 3);  // crosses into track slot 3
+  plant(&first, 409594);        // the last place it fits
   Image second = makeDisk("TWO", 2);
-  second.tracks.erase(1);           // slot 1 keeps image 0's blocks ...
+  second.tracks.erase(1);  // slot 1 keeps image 0's blocks ...
   Image third = makeDisk("THREE", 3);
-  third.tracks.erase(1);            // ... here too
+  third.tracks.erase(1);                 // ... here too
   plant(&third, 10 * 5120 + 1024 + 10);  // R2 of track 10 is read ...
-  third.tracks[10].sectors.erase(third.tracks[10].sectors.begin() + 2);  // R3 on not
+  third.tracks[10].sectors.erase(third.tracks[10].sectors.begin() +
+                                 2);  // R3 on not
   const RunResult r = runOn(buildFile({first, second, third}));
 
   const Bytes b0 = expectedBuffer(first, Bytes(409600, 0));
@@ -156,8 +161,11 @@ TEST_F(TovakmusTest, WritesEveryBlockOfEveryImage) {
 TEST_F(TovakmusTest, WideNamesAndReusedNames) {
   // Image 1 has 101 blocks, image 11 one: both write MU1100; image 11's wins.
   std::vector<Image> images;
-  for (int i = 0; i < 12; ++i) images.push_back(makeDisk("D" + std::to_string(i), static_cast<unsigned>(i)));
-  for (int k = 0; k < 101; ++k) plant(&images[1], 5120 * (1 + k / 5) + 1024 * (k % 5));
+  for (int i = 0; i < 12; ++i)
+    images.push_back(
+        makeDisk("D" + std::to_string(i), static_cast<unsigned>(i)));
+  for (int k = 0; k < 101; ++k)
+    plant(&images[1], 5120 * (1 + k / 5) + 1024 * (k % 5));
   plant(&images[11], 5120);
   const RunResult r = runOn(buildFile(images));
   EXPECT_EQ(r.status, 0);
@@ -165,7 +173,8 @@ TEST_F(TovakmusTest, WideNamesAndReusedNames) {
   std::string want;
   for (int k = 0; k < 101; ++k) {
     char line[32];
-    std::snprintf(line, sizeof line, "MU1%02d adr=%6x\n", k, 5120 * (1 + k / 5) + 1024 * (k % 5));
+    std::snprintf(line, sizeof line, "MU1%02d adr=%6x\n", k,
+                  5120 * (1 + k / 5) + 1024 * (k % 5));
     want += line;
   }
   want += "MU1100 adr=  1400\n";
@@ -173,7 +182,8 @@ TEST_F(TovakmusTest, WideNamesAndReusedNames) {
   const std::map<std::string, Bytes> files = created();
   EXPECT_EQ(files.size(), 101u);
   ASSERT_EQ(files.count("MU1100"), 1u);
-  EXPECT_EQ(files.at("MU1100"), blockAt(expectedBuffer(images[11], Bytes(409600, 0)), 5120));
+  EXPECT_EQ(files.at("MU1100"),
+            blockAt(expectedBuffer(images[11], Bytes(409600, 0)), 5120));
   EXPECT_EQ(files.count("MU199"), 1u);
 }
 
@@ -188,14 +198,15 @@ TEST_F(TovakmusTest, BlocksThatCannotBeWrittenAreReportedAndSkipped) {
   const Bytes bytes = buildFile({disk});
   const RunResult r = runOn(bytes);
   EXPECT_EQ(r.out,
-            "MU000 adr=  1400\nMU001 adr=  1800\nMU002 adr=  1c00\nMU003 adr=  2000\n");
+            "MU000 adr=  1400\nMU001 adr=  1800\nMU002 adr=  1c00\nMU003 adr=  "
+            "2000\n");
   EXPECT_EQ(r.err,
             "cannot write MU000: Is a directory\n"
             "cannot write MU002: No space left on device\n");
   EXPECT_EQ(r.status, 1);
   const Bytes buffer = expectedBuffer(disk, Bytes(409600, 0));
-  const std::map<std::string, Bytes> want = {{"MU001", blockAt(buffer, 0x1800)},
-                                             {"MU003", blockAt(buffer, 0x2000)}};
+  const std::map<std::string, Bytes> want = {
+      {"MU001", blockAt(buffer, 0x1800)}, {"MU003", blockAt(buffer, 0x2000)}};
   EXPECT_TRUE(created() == want);
 }
 
@@ -222,14 +233,16 @@ TEST_F(TovakmusTest, ReplacesExistingBlockFiles) {
   ASSERT_TRUE(writeFile(dir_.file("MU000"), Bytes(20000, 0x55)));
   const RunResult r = runOn(buildFile({disk}));
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(created().at("MU000"), blockAt(expectedBuffer(disk, Bytes(409600, 0)), 0x1400));
+  EXPECT_EQ(created().at("MU000"),
+            blockAt(expectedBuffer(disk, Bytes(409600, 0)), 0x1400));
 }
 
 TEST_F(TovakmusTest, StandardOutputThatCannotBeWrittenFailsTheRun) {
   Image disk = makeDisk("ONE", 1);
   plant(&disk, 5120);
   ASSERT_TRUE(writeFile(dir_.file("disk.d88"), buildFile({disk})));
-  const RunResult r = runTool(TOVAKMUS_PATH, {"disk.d88"}, dir_.path(), "/dev/full");
+  const RunResult r =
+      runTool(TOVAKMUS_PATH, {"disk.d88"}, dir_.path(), "/dev/full");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "cannot write standard output: No space left on device\n");
   EXPECT_EQ(created().size(), 1u);

@@ -40,11 +40,11 @@ platform::FileId input;
 // Reads skip + length bytes of consecutive sectors from the given first
 // sector into trackBuffer and writes the length bytes after the skip to the
 // file `name`. False when the file could not be written (already reported).
-bool cut(const char* name, int trackIndex, int c, int h, int r, int n,
-         int skip, int length) {
-  static_assert(driver::kCutSkip + driver::kCutLength <=
-                    driver::kTrackBufferBytes,
-                "the cut lies within the track buffer");
+bool cut(const char* name, int trackIndex, int c, int h, int r, int n, int skip,
+         int length) {
+  static_assert(
+      driver::kCutSkip + driver::kCutLength <= driver::kTrackBufferBytes,
+      "the cut lies within the track buffer");
   image.readSectors(trackIndex, c, h, r, n, trackBuffer, skip + length);
   std::printf("cutting ... %s\n", name);
   return console::writeOutputFile(name, trackBuffer + skip,
@@ -65,13 +65,13 @@ int main(int argc, char** argv) {
   }
   input = platform::fileIdOf(argv[1]);
   if (driver::findDriverDisk(image, trackBuffer) < 0) {
-    std::fputs(kNotFound, stdout);
+    (void)std::fputs(kNotFound, stdout);
     console::finishStdout();
     return 1;
   }
-  std::fputs(kRecognised, stdout);
-  const bool written = cut("DRIVER", driver::kCutTrack, driver::kCutC,
-                           driver::kCutH, driver::kCutR, driver::kCutN,
-                           driver::kCutSkip, driver::kCutLength);
+  (void)std::fputs(kRecognised, stdout);
+  const bool written =
+      cut("DRIVER", driver::kCutTrack, driver::kCutC, driver::kCutH,
+          driver::kCutR, driver::kCutN, driver::kCutSkip, driver::kCutLength);
   std::exit(console::finishStdout() && written ? 0 : 1);
 }

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     music::scanBlocks(trackBuffer, i, [&](const music::MusicBlock& block) {
       std::printf("%5s adr=%6x\n", block.name,
                   static_cast<unsigned>(block.offset));
-      if (!console::writeOutputFile(block.name, block.bytes,
-                                    music::kBlockBytes, input)) {
+      if (!console::writeOutputFile(block.name, block.bytes, music::kBlockBytes,
+                                    input)) {
         allWritten = false;
       }
     });

@@ -10,8 +10,9 @@ namespace music {
 void assembleTracks(D88Image& image, std::uint8_t* trackBuffer) {
   image.setSectorRange(1, kSectorsPerTrack);
   for (int t = 0; t < kTrackSlots; ++t) {
-    image.readSectors(t, t / 2, t % 2, 1, kSectorSizeCode,
-                      trackBuffer + t * kSlotBytes, kSlotBytes);
+    const int slot = t * kSlotBytes;
+    image.readSectors(t, t / 2, t % 2, 1, kSectorSizeCode, trackBuffer + slot,
+                      kSlotBytes);
   }
 }
 
@@ -22,14 +23,15 @@ void scanBlocks(const std::uint8_t* trackBuffer, int imageIndex,
   int blockNumber = 0;
   int o = 0;
   while (o <= lastStart) {
+    const int span = lastStart - o + 1;
     const void* hit = std::memchr(trackBuffer + o, kSignature[0],
-                                  static_cast<std::size_t>(lastStart - o + 1));
+                                  static_cast<std::size_t>(span));
     if (hit == nullptr) break;
     o = static_cast<int>(static_cast<const std::uint8_t*>(hit) - trackBuffer);
     if (std::memcmp(trackBuffer + o, kSignature, kSignatureLength) == 0) {
       MusicBlock block;
-      std::snprintf(block.name, sizeof block.name, "MU%1d%02d", imageIndex,
-                    blockNumber++);
+      (void)std::snprintf(block.name, sizeof block.name, "MU%1d%02d",
+                          imageIndex, blockNumber++);
       block.offset = o;
       const int inBuffer = kTrackBufferBytes - o;
       if (inBuffer >= kBlockBytes) {
