@@ -143,6 +143,7 @@ bool writeFile(const std::string& path, const Bytes& bytes) {
   std::FILE* out = std::fopen(path.c_str(), "wb");
   if (out == nullptr) return false;
   const bool written =
+      bytes.empty() ||
       std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
   return std::fclose(out) == 0 && written;
 }
