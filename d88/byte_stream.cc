@@ -44,6 +44,16 @@ int ByteStream::read(std::uint8_t* out, int count) {
   return done;
 }
 
+const std::uint8_t* ByteStream::view(int count) {
+  if (position_ >= windowStart_ &&
+      position_ + count <= windowStart_ + windowLength_) {
+    const std::uint8_t* here = window_.get() + (position_ - windowStart_);
+    position_ += count;
+    return here;
+  }
+  return read(spill_, count) == count ? spill_ : nullptr;
+}
+
 bool ByteStream::fill() {
   if (file_ == nullptr || position_ < 0) return false;
   const std::int64_t windowEnd = windowStart_ + windowLength_;

@@ -43,6 +43,13 @@ class ByteStream {
   // when the file ends, cannot be read or cannot be positioned there.
   int read(std::uint8_t* out, int count);
 
+  // Like read() for up to kMaxView bytes, without copying them when the
+  // window holds them: returns where the `count` bytes can be read until the
+  // next call on the stream, or null (the position then past what there
+  // was) when fewer than `count` bytes can be read.
+  static constexpr int kMaxView = 16;
+  const std::uint8_t* view(int count);
+
  private:
   // Makes the window hold bytes from position_ on. False when none can be had.
   bool fill();
@@ -53,6 +60,7 @@ class ByteStream {
   int windowLength_ = 0;            // bytes of window_ that hold file data
   std::int64_t filePosition_ = -1;  // where the file itself stands; -1 unknown
   std::int64_t position_ = 0;
+  std::uint8_t spill_[kMaxView] = {};  // view() of bytes across a refill
 };
 
 }  // namespace d88

@@ -111,8 +111,8 @@ bool D88Image::seekTrack(int trackIndex) {
 }
 
 bool D88Image::readRecord(Record* record) {
-  std::uint8_t header[kRecordHeaderSize];
-  if (file.read(header, kRecordHeaderSize) < kRecordHeaderSize) return false;
+  const std::uint8_t* header = file.view(kRecordHeaderSize);
+  if (header == nullptr) return false;
   record->id[0] = header[kRecordCylinder];
   record->id[1] = header[kRecordHead];
   record->id[2] = header[kRecordSector];
