@@ -63,6 +63,10 @@ class D88Image {
   const char* diskName() const { return name; }
   // The selected image's media byte, 0 to 255; -1 with no selection.
   int mediaType() const { return media; }
+  // The selected image's size field; 0 with no selection.
+  int selectedSize() const { return diskSize; }
+  // Where the selected image starts in the file; -1 with no selection.
+  int selectedOffset() const { return selectedStart; }
 
   // Copies the data of the first record of track `trackIndex` whose C, H, R
   // and N equal the arguments into `buffer`, at most `maxLength` bytes.
