@@ -36,6 +36,17 @@ class ScratchDir {
   std::string path_;
 };
 
+// Puts an empty directory at `path`, in the way of a file of that name.
+void blockWithDirectory(const std::string& path);
+// What a program is told when it creates a file where a directory stands.
+std::string directoryInTheWay();
+// Puts a link at `path` to `target`; false where links cannot be made (on
+// Windows, where the tests that need them are left out).
+bool makeLink(const std::string& target, const std::string& path);
+// What a program is told when a write fails for want of room (POSIX, a link
+// to /dev/full).
+std::string noRoom();
+
 // Runs `program` with `args` in `dir`. Standard output goes to `stdoutPath`
 // when it is given (and is then not collected).
 RunResult runTool(const std::string& program,
