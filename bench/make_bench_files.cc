@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <string>
 
-#include "d88/d88_format.h"
 #include "tests/d88_writer.h"
 
 using namespace d88test;
@@ -48,24 +47,6 @@ Image benchImage(int index) {
   return image;
 }
 
-Bytes walkFile() {
-  Image image;
-  image.name = "WALK";
-  for (int p = 0; p < 65535; ++p) {
-    Sector s = makeSector(9, 9, 9, 9, 0);
-    s.count = 65535;
-    image.tracks[0].sectors.push_back(s);
-  }
-  Bytes bytes = buildImage(image);
-  for (int t = 1; t < d88::kTrackSlots; ++t) {
-    setLe32(&bytes,
-            static_cast<std::size_t>(d88::kTrackTableOffset +
-                                     d88::kTrackEntrySize * t),
-            d88::kImageHeaderSize);
-  }
-  return bytes;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,7 +58,7 @@ int main(int argc, char** argv) {
   std::vector<Image> images;
   for (int i = 0; i < 64; ++i) images.push_back(benchImage(i));
   if (!writeFile(dir + "/bench64.d88", buildFile(images)) ||
-      !writeFile(dir + "/walk.d88", walkFile())) {
+      !writeFile(dir + "/walk.d88", makeLongWalks())) {
     std::perror(dir.c_str());
     return 1;
   }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "d88/d88_image.h"
+
 namespace console {
 
 namespace {
@@ -16,7 +18,18 @@ const char* lastError() { return std::strerror(errno != 0 ? errno : EIO); }
 
 }  // namespace
 
-void printError(const char* text) { (void)std::fputs(text, stderr); }
+bool openArgument(D88Image& image, int argc, char** argv, const char* usage) {
+  platform::setBinaryStdio();
+  if (argc != 2) {
+    (void)std::fputs(usage, stderr);
+    return false;
+  }
+  if (!image.open(argv[1])) {
+    (void)std::fputs(kCannotOpen, stderr);
+    return false;
+  }
+  return true;
+}
 
 bool writeOutputFile(const char* name, const std::uint8_t* data,
                      std::size_t length, const platform::FileId& input) {

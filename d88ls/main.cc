@@ -4,18 +4,11 @@
 
 #include "d88/console.h"
 #include "d88/d88_image.h"
-#include "d88/platform.h"
 #include "d88ls/listing.h"
 
 int main(int argc, char** argv) {
   D88Image image;
-  platform::setBinaryStdio();
-  if (argc != 2) {
-    console::printError("Usage: d88ls [d88file]\n");
-    return 1;
-  }
-  if (!image.open(argv[1])) {
-    console::printError(console::kCannotOpen);
+  if (!console::openArgument(image, argc, argv, "Usage: d88ls [d88file]\n")) {
     return 1;
   }
   listing::printListing(image, stdout);

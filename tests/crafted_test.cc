@@ -9,50 +9,21 @@
 #include "d88/d88_format.h"
 #include "tests/d88_writer.h"
 #include "tests/tool_runner.h"
+#include "tests/tool_texts.h"
 
 using namespace d88test;
 
 namespace {
 
-const Bytes kSig = {0x02, 0x00, 0xFF, 0x01, 0x00, 0xFF};
-const char kNotFound[] =
-    "\x83\x66\x83\x42\x83\x58\x83\x4E\x83\x43\x83\x81\x81\x5B\x83\x57\x82\xAA"
-    "\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5"
-    "\x82\xBD\x2E\x0A";
-const char kRecognisedAndCut[] =
-    "\x83\x66\x83\x42\x83\x58\x83\x4E\x33\x82\xDC\x82\xBD\x82\xCD\x20\x83\x86"
-    "\x81\x5B\x83\x55\x81\x5B\x83\x66\x83\x42\x83\x58\x83\x4E\x82\xF0\x94\x46"
-    "\x8E\xAF\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x2E\x0A"
-    "cutting ... DRIVER\n";
+const std::string kRecognisedAndCut = kRecognised + kCutting;
 
 // A disk with a block at track buffer offset 0x1400 and, when `user`, an E5
 // probe sector.
 Image musicDisk(bool user) {
   Image image = makeDisk("CRAFTED", 1);
-  putBytes(&image.tracks[1].sectors[0].data, 0, kSig);
+  putBytes(&image.tracks[1].sectors[0].data, 0, kSignature);
   image.tracks[0].sectors[2].data[0] = user ? 0xE5 : 0x00;
   return image;
-}
-
-// Every track table entry points at one track of 65,535 empty records, each
-// claiming 65,535 records, none of them a sector the tools ask for.
-Bytes longWalks() {
-  Image image;
-  image.name = "WALK";
-  Track& track = image.tracks[0];
-  for (int p = 0; p < 65535; ++p) {
-    Sector s = makeSector(9, 9, 9, 9, 0);
-    s.count = 65535;
-    track.sectors.push_back(s);
-  }
-  Bytes bytes = buildImage(image);
-  for (int t = 1; t < d88::kTrackSlots; ++t) {
-    setLe32(&bytes,
-            static_cast<std::size_t>(d88::kTrackTableOffset +
-                                     d88::kTrackEntrySize * t),
-            d88::kImageHeaderSize);
-  }
-  return bytes;
 }
 
 struct Crafted {
@@ -93,7 +64,8 @@ std::vector<Crafted> craftedFiles() {
                   buildFile({Image(), huge, musicDisk(true)}),
                   "MU100 adr=  1400\n", kNotFound, 1});
 
-  rows.push_back({"65,535 records per walk", longWalks(), "", kNotFound, 1});
+  rows.push_back(
+      {"65,535 records per walk", makeLongWalks(), "", kNotFound, 1});
 
   Bytes intoHeader = buildFile({musicDisk(true)});
   for (int t = 0; t < 2; ++t) {

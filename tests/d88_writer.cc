@@ -100,6 +100,25 @@ Image makeDisk(const std::string& name, unsigned seed) {
   return image;
 }
 
+Bytes makeLongWalks() {
+  Image image;
+  image.name = "WALK";
+  Track& track = image.tracks[0];
+  for (int p = 0; p < d88::kMaxRecordsPerTrack; ++p) {
+    Sector s = makeSector(9, 9, 9, 9, 0);
+    s.count = d88::kMaxRecordsPerTrack;
+    track.sectors.push_back(s);
+  }
+  Bytes bytes = buildImage(image);
+  for (int t = 1; t < d88::kTrackSlots; ++t) {
+    setLe32(&bytes,
+            static_cast<std::size_t>(d88::kTrackTableOffset +
+                                     d88::kTrackEntrySize * t),
+            d88::kImageHeaderSize);
+  }
+  return bytes;
+}
+
 std::size_t dataOffset(const Bytes& file, std::size_t imageStart,
                        int trackIndex, int record) {
   std::size_t at =

@@ -53,6 +53,11 @@ Image makeDisk(const std::string& name, unsigned seed);
 // A pattern byte, uneven and free of the byte 02.
 std::uint8_t pattern(unsigned seed, std::size_t i);
 
+// One image whose 164 track table entries all point at one track of 65,535
+// empty records C9 H9 R9 N9, each claiming 65,535 records: every sector read
+// walks the longest walk there is and finds nothing.
+Bytes makeLongWalks();
+
 // The file offset of the data of record `record` of track `trackIndex` of
 // the image that starts at `imageStart` in `file`, following the records'
 // data lengths.

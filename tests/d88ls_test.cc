@@ -6,37 +6,16 @@
 
 #include "tests/d88_writer.h"
 #include "tests/tool_runner.h"
+#include "tests/tool_texts.h"
 
 using namespace d88test;
 
 namespace {
 
-const char kCannotOpen[] =
-    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x83\x49\x81\x5B\x83\x76\x83\x93"
-    "\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x2E\x0A";
-
 RunResult listOf(const Bytes& bytes) {
   ScratchDir dir;
   EXPECT_TRUE(writeFile(dir.file("disk.d88"), bytes));
   return runTool(D88LS_PATH, {"disk.d88"}, dir.path());
-}
-
-TEST(D88lsTest, CommandLineErrors) {
-  ScratchDir dir;
-  struct Row {
-    std::vector<std::string> args;
-    const char* err;
-  };
-  const Row rows[] = {{{}, "Usage: d88ls [d88file]\n"},
-                      {{"a", "b"}, "Usage: d88ls [d88file]\n"},
-                      {{"absent.d88"}, kCannotOpen},
-                      {{dir.path()}, kCannotOpen}};
-  for (const Row& row : rows) {
-    const RunResult r = runTool(D88LS_PATH, row.args, dir.path());
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, row.err);
-  }
 }
 
 TEST(D88lsTest, EmptyCatalogue) {

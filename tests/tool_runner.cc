@@ -178,4 +178,21 @@ RunResult runTool(const std::string& program,
   return result;
 }
 
+RunResult ToolSession::runOn(const Bytes& bytes,
+                             const std::string& name) const {
+  if (!writeFile(dir_.file(name), bytes)) {
+    RunResult failed;
+    failed.status = -2;
+    return failed;
+  }
+  return run({name});
+}
+
+std::map<std::string, Bytes> ToolSession::created(
+    const std::string& input) const {
+  std::map<std::string, Bytes> files = dir_.files();
+  files.erase(input);
+  return files;
+}
+
 }  // namespace d88test

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/d88_writer.h"
@@ -52,6 +53,28 @@ std::string noRoom();
 RunResult runTool(const std::string& program,
                   const std::vector<std::string>& args, const std::string& dir,
                   const std::string& stdoutPath = "");
+
+// One program and a fresh directory to run it in; the base of the
+// end-to-end test fixtures.
+class ToolSession {
+ public:
+  explicit ToolSession(std::string program) : program_(std::move(program)) {}
+
+  RunResult run(const std::vector<std::string>& args) const {
+    return runTool(program_, args, dir_.path());
+  }
+  // Writes `bytes` under `name` in the directory and runs on that file. A
+  // file that cannot be written gives status -2.
+  RunResult runOn(const Bytes& bytes,
+                  const std::string& name = "disk.d88") const;
+  // The files in the directory but `input`: what the runs created.
+  std::map<std::string, Bytes> created(
+      const std::string& input = "disk.d88") const;
+
+ protected:
+  std::string program_;
+  ScratchDir dir_;
+};
 
 }  // namespace d88test
 

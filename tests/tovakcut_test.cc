@@ -8,24 +8,11 @@
 
 #include "tests/d88_writer.h"
 #include "tests/tool_runner.h"
+#include "tests/tool_texts.h"
 
 using namespace d88test;
 
 namespace {
-
-const char kUsage[] = "Usage: tovakcut [d88file]\n";
-const char kCannotOpen[] =
-    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x83\x49\x81\x5B\x83\x76\x83\x93"
-    "\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x2E\x0A";
-const char kRecognised[] =
-    "\x83\x66\x83\x42\x83\x58\x83\x4E\x33\x82\xDC\x82\xBD\x82\xCD\x20\x83\x86"
-    "\x81\x5B\x83\x55\x81\x5B\x83\x66\x83\x42\x83\x58\x83\x4E\x82\xF0\x94\x46"
-    "\x8E\xAF\x82\xB5\x82\xDC\x82\xB5\x82\xBD\x2E\x0A";
-const char kNotFound[] =
-    "\x83\x66\x83\x42\x83\x58\x83\x4E\x83\x43\x83\x81\x81\x5B\x83\x57\x82\xAA"
-    "\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5"
-    "\x82\xBD\x2E\x0A";
-const std::string kCutting = "cutting ... DRIVER\n";
 
 // A disk of the usual layout whose probe sector (track 0, R3) begins with
 // `first`.
@@ -78,20 +65,9 @@ Bytes expectedDriver(const std::vector<Image>& images, int recognised) {
   return Bytes(buffer.begin() + 2, buffer.end());
 }
 
-class TovakcutTest : public ::testing::Test {
+class TovakcutTest : public ::testing::Test, protected ToolSession {
  protected:
-  RunResult run(const std::vector<std::string>& args) {
-    return runTool(TOVAKCUT_PATH, args, dir_.path());
-  }
-  RunResult runOn(const Bytes& bytes, const std::string& name = "disk.d88") {
-    EXPECT_TRUE(writeFile(dir_.file(name), bytes));
-    return run({name});
-  }
-  std::map<std::string, Bytes> created(const std::string& input = "disk.d88") {
-    std::map<std::string, Bytes> files = dir_.files();
-    files.erase(input);
-    return files;
-  }
+  TovakcutTest() : ToolSession(TOVAKCUT_PATH) {}
   // A run that recognises image `recognised` of `images` and cuts DRIVER.
   void expectCut(const std::vector<Image>& images, int recognised) {
     const RunResult r = runOn(buildFile(images));
@@ -109,32 +85,7 @@ class TovakcutTest : public ::testing::Test {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(created().empty());
   }
-  ScratchDir dir_;
 };
-
-TEST_F(TovakcutTest, CommandLineErrors) {
-  ScratchDir elsewhere;
-  ASSERT_TRUE(writeFile(dir_.file("disk.d88"), buildFile({disk(1, 0xE5)})));
-  struct Row {
-    const char* what;
-    std::vector<std::string> args;
-    const char* err;
-  };
-  const Row rows[] = {
-      {"no argument", {}, kUsage},
-      {"two arguments", {"disk.d88", "disk.d88"}, kUsage},
-      {"a missing file", {"absent.d88"}, kCannotOpen},
-      {"a directory", {elsewhere.path()}, kCannotOpen},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    const RunResult r = run(row.args);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, row.err);
-    EXPECT_TRUE(created().empty());
-  }
-}
 
 TEST_F(TovakcutTest, CutsTheFirstRecognisedImage) {
   for (int recognised = 0; recognised < 3; ++recognised) {

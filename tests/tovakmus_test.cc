@@ -7,16 +7,11 @@
 
 #include "tests/d88_writer.h"
 #include "tests/tool_runner.h"
+#include "tests/tool_texts.h"
 
 using namespace d88test;
 
 namespace {
-
-const char kUsage[] = "Usage: tovakmus [d88file]\n";
-const char kCannotOpen[] =
-    "\x83\x74\x83\x40\x83\x43\x83\x8B\x82\xF0\x83\x49\x81\x5B\x83\x76\x83\x93"
-    "\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x2E\x0A";
-const Bytes kSig = {0x02, 0x00, 0xFF, 0x01, 0x00, 0xFF};
 
 // Puts the signature where track buffer offset `offset` lies on a disk laid
 // out as makeDisk() does (records stored R1 to R5 from track 1 on).
@@ -26,7 +21,7 @@ void plant(Image* image, int offset) {
     Track& track = image->tracks.at(o / 5120);
     track.sectors.at(static_cast<std::size_t>(o % 5120 / 1024))
         .data.at(static_cast<std::size_t>(o % 1024)) =
-        kSig[static_cast<std::size_t>(i)];
+        kSignature[static_cast<std::size_t>(i)];
   }
 }
 
@@ -60,50 +55,10 @@ Bytes blockAt(const Bytes& buffer, std::size_t offset) {
   return block;
 }
 
-class TovakmusTest : public ::testing::Test {
+class TovakmusTest : public ::testing::Test, protected ToolSession {
  protected:
-  RunResult run(const std::vector<std::string>& args) {
-    return runTool(TOVAKMUS_PATH, args, dir_.path());
-  }
-  // Writes `bytes` as disk.d88 in the directory and runs on it.
-  RunResult runOn(const Bytes& bytes, const std::string& name = "disk.d88") {
-    EXPECT_TRUE(writeFile(dir_.file(name), bytes));
-    return run({name});
-  }
-  // The files the run created: everything but `input`.
-  std::map<std::string, Bytes> created(const std::string& input = "disk.d88") {
-    std::map<std::string, Bytes> files = dir_.files();
-    files.erase(input);
-    return files;
-  }
-  ScratchDir dir_;
+  TovakmusTest() : ToolSession(TOVAKMUS_PATH) {}
 };
-
-TEST_F(TovakmusTest, CommandLineErrors) {
-  ScratchDir elsewhere;
-  ASSERT_TRUE(writeFile(dir_.file("disk.d88"), buildFile({makeDisk("A", 1)})));
-  struct Row {
-    const char* what;
-    std::vector<std::string> args;
-    const char* err;
-  };
-  const Row rows[] = {
-      {"no argument", {}, kUsage},
-      {"two arguments", {"disk.d88", "disk.d88"}, kUsage},
-      {"a missing file", {"absent.d88"}, kCannotOpen},
-      {"an empty argument", {""}, kCannotOpen},
-      {"a directory", {elsewhere.path()}, kCannotOpen},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.what);
-    const RunResult r = run(row.args);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, row.err);
-    EXPECT_TRUE(created().empty());
-  }
-  EXPECT_EQ(std::string(kCannotOpen).size(), 30u);
-}
 
 TEST_F(TovakmusTest, FilesWithoutImagesOrBlocksPrintNothing) {
   for (const Bytes& bytes :

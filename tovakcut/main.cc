@@ -54,13 +54,8 @@ bool cut(const char* name, int trackIndex, int c, int h, int r, int n, int skip,
 }  // namespace
 
 int main(int argc, char** argv) {
-  platform::setBinaryStdio();
-  if (argc != 2) {
-    console::printError("Usage: tovakcut [d88file]\n");
-    return 1;
-  }
-  if (!image.open(argv[1])) {
-    console::printError(console::kCannotOpen);
+  if (!console::openArgument(image, argc, argv,
+                             "Usage: tovakcut [d88file]\n")) {
     return 1;
   }
   input = platform::fileIdOf(argv[1]);

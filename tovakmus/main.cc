@@ -18,13 +18,8 @@ std::uint8_t trackBuffer[music::kTrackBufferBytes];
 
 int main(int argc, char** argv) {
   D88Image image;
-  platform::setBinaryStdio();
-  if (argc != 2) {
-    console::printError("Usage: tovakmus [d88file]\n");
-    return 1;
-  }
-  if (!image.open(argv[1])) {
-    console::printError(console::kCannotOpen);
+  if (!console::openArgument(image, argc, argv,
+                             "Usage: tovakmus [d88file]\n")) {
     return 1;
   }
   const platform::FileId input = platform::fileIdOf(argv[1]);
