@@ -23,7 +23,8 @@ std::int32_t readLe32(const std::uint8_t* bytes);
 // A selection is either complete (the fields of one catalogued image's
 // header) or cleared (no name, media -1, size 0), and the sector reads find
 // nothing while it is cleared. Nothing is validated: any 688 bytes at a
-// catalogued offset count as an image header.
+// catalogued offset count as an image header. A track walk visits at most
+// 65,535 records, however the records' counts disagree.
 class D88Image {
  public:
   D88Image();
@@ -34,7 +35,8 @@ class D88Image {
   // With a path: releases any file held, opens `path` and catalogues its
   // images (up to 64, following each header's size field from offset 0 until
   // a whole header can no longer be read). True whatever the number of images,
-  // 0 included; false when the file cannot be opened or is a directory.
+  // 0 included; false when the file cannot be opened or is a directory (no
+  // file is then held, and the catalogue keeps what it held).
   // With null: releases the file, empties the catalogue, sets media to -1 and
   // answers true; the last selection's name stays readable.
   bool open(const char* path);
