@@ -6,8 +6,10 @@
 
 #include <cstdint>
 
-#include "d88/byte_stream.h"
-#include "d88/d88_format.h"
+// Siblings by their own names, so that this header works from any include
+// path that reaches it.
+#include "byte_stream.h"
+#include "d88_format.h"
 
 // The 16-bit little-endian value at bytes[0..1]; never negative.
 std::int32_t readLe16(const std::uint8_t* bytes);
