@@ -45,6 +45,7 @@ int ByteStream::read(std::uint8_t* out, int count) {
 }
 
 const std::uint8_t* ByteStream::view(int count) {
+  if (count < 0 || count > kMaxView) return nullptr;  // spill_ holds no more
   if (position_ >= windowStart_ &&
       position_ + count <= windowStart_ + windowLength_) {
     const std::uint8_t* here = window_.get() + (position_ - windowStart_);

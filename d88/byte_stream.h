@@ -46,7 +46,8 @@ class ByteStream {
   // Like read() for up to kMaxView bytes, without copying them when the
   // window holds them: returns where the `count` bytes can be read until the
   // next call on the stream, or null (the position then past what there
-  // was) when fewer than `count` bytes can be read.
+  // was) when fewer than `count` bytes can be read. A `count` outside 0 to
+  // kMaxView gives null and reads nothing.
   static constexpr int kMaxView = 16;
   const std::uint8_t* view(int count);
 

@@ -104,6 +104,9 @@ TEST(ByteStreamTest, NegativePositionsAndClosedStreamsReadNothing) {
   stream.seek(-4);
   EXPECT_EQ(stream.read(out, 8), 0);
   EXPECT_EQ(stream.view(4), nullptr);
+  stream.seek(0);
+  EXPECT_EQ(stream.view(d88::ByteStream::kMaxView + 1), nullptr);
+  EXPECT_EQ(stream.read(out, 1), 1);  // the refused view moved nothing
   stream.seek(96);
   EXPECT_EQ(stream.read(out, 8), 4);
   stream.close();
